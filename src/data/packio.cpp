@@ -47,7 +47,8 @@ PACKFILE *open_replacement(const char *filename, char *tmpname, size_t tmpsize) 
   umask(mask);
   fchmod(fd, 0666 & ~mask);
   close(fd);
-  PACKFILE *f = pack_fopen(tmpname, F_WRITE_NOPACK);
+  // Plain "w": the "w!" mode would put a packfile signature before the data.
+  PACKFILE *f = pack_fopen(tmpname, F_WRITE);
   if (!f) std::remove(tmpname);
   return f;
 }
