@@ -22,7 +22,7 @@ void inner_bevel_box(BITMAP *bmp, int x1, int y1, int x2, int y2, int fill,
 
 int bevgui_shadow_box_proc(int msg, DIALOG *d, int c);
 int bevgui_button_proc(int msg, DIALOG *d, int c);
-// Calls the function in dp2 on a click; never closes its dialog.
+// Calls dp2, an int (*)(void), on a click; never closes its dialog.
 int bevgui_pbutton_proc(int msg, DIALOG *d, int c);
 // d1 == 0: label left of the box, otherwise right of it.
 int bevgui_check_proc(int msg, DIALOG *d, int c);
