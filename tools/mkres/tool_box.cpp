@@ -84,8 +84,8 @@ void glyph_replace(BITMAP* b, int x, int y) {
   rectfill(b, x + 8, y + 8, x + 12, y + 12, ramp_index(Hue::green, 8));
   rect(b, x + 8, y + 8, x + 12, y + 12, kBlack);
   hline(b, x + 8, y + 4, x + 10, kBlack);
-  vline(b, x + 10, y + 4, y + 7, kBlack);
-  hline(b, x + 9, y + 6, x + 11, kBlack);
+  hline(b, x + 9, y + 5, x + 11, kBlack);  // arrowhead pointing down
+  putpixel(b, x + 10, y + 6, kBlack);
 }
 
 void glyph_circle(BITMAP* b, int x, int y) {
