@@ -83,6 +83,8 @@ DIALOG new_dialog[] = {
 
 int char_new_character(int w, int h)
 {
+    if (w < 1 || h < 1 || w > ANI_MAX_SIDE || h > ANI_MAX_SIDE)
+        return 0;
     BitmapPtr blank(create_bitmap(w, h));
     if (!blank)
         return 0;

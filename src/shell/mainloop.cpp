@@ -1,5 +1,7 @@
 // The fixed-rate main loop and the small routines every view uses.
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include "aniview.h"
@@ -8,8 +10,33 @@
 #include "posview.h"
 #include "spriteedit.h"
 
+namespace {
+// CHARED_STATS=1 makes the editor print, about once a second, how many logic
+// steps and redraws it has run in how much time: the tests check the 60 Hz
+// rate with it.
+struct StepStats {
+    bool on = std::getenv("CHARED_STATS") != nullptr;
+    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    long redraws = 0;
+    int reported_second = 0;
+
+    void maybe_report(bool final)
+    {
+        if (!on)
+            return;
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        if (!final && static_cast<int>(took.count()) <= reported_second)
+            return;
+        reported_second = static_cast<int>(took.count());
+        std::fprintf(stderr, "chared-stats: steps=%d redraws=%ld seconds=%.3f\n", char_frame,
+                     redraws, took.count());
+    }
+};
+} // namespace
+
 void char_main()
 {
+    StepStats stats;
     while (!char_done) {
         // One logic step per elapsed tick; the difference is re-read after
         // every step so a slow redraw is caught up step by step.
@@ -23,11 +50,14 @@ void char_main()
         // nothing and sleeps until the tick ends instead of spinning a core.
         if (stepped) {
             update();
+            ++stats.redraws;
+            stats.maybe_report(false);
         } else {
             const long usec = gametime_usec_to_next_tick();
             std::this_thread::sleep_for(std::chrono::microseconds(usec > 0 ? usec : 1));
         }
     }
+    stats.maybe_report(true);
 }
 
 void control()
