@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClickCase{"toggle_off", D_SELECTED, {{100, 120, 1}}, D_O_K, false},
         ClickCase{"toggle_off_then_moved_away", D_SELECTED, {{100, 120, 1}, {100, 132, 1}}, D_O_K,
                   true}),
-    [](const auto &info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(ButtonTest, ReleasedAfterMovingOffIsDrawnReleased)
 {

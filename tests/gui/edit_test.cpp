@@ -29,6 +29,13 @@ protected:
       field.d2 = cursor;
    }
 
+   // For the cases that need more room than the dialogs' three characters.
+   void set_long_text(const char *s, int cursor)
+   {
+      field.d1 = 20;
+      set_text(s, cursor);
+   }
+
    int key(int scancode) { return bevgui_edit_proc(MSG_CHAR, &field, scancode << 8); }
    int type(DIALOG &d, int ch) { return bevgui_edit_proc(MSG_UCHAR, &d, ch); }
    int type(int ch) { return type(field, ch); }
@@ -39,6 +46,10 @@ protected:
    char text[256] = "";
    DIALOG field{};
 };
+
+// A table-driven edit field test over cases of type Case.
+template <class Case>
+class EditCaseTest : public EditTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_F(EditTest, StartPutsTheCursorAtTheEnd)
 {
@@ -124,13 +135,12 @@ struct KeyCase {
    int result;
 };
 
-class EditKeyTest : public EditTest, public ::testing::WithParamInterface<KeyCase> {};
+using EditKeyTest = EditCaseTest<KeyCase>;
 
 TEST_P(EditKeyTest, MovesAndDeletes)
 {
    const KeyCase &c = GetParam();
-   field.d1 = 20;
-   set_text(c.before, c.cursor);
+   set_long_text(c.before, c.cursor);
    key_shifts = c.ctrl ? KB_CTRL_FLAG : 0;
    const int result = key(c.scancode);
    key_shifts = 0;
@@ -172,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
                 D_USED_CHAR},
         KeyCase{"enter_without_exit", "ab", 1, KEY_ENTER, false, "ab", 1, D_O_K},
         KeyCase{"other_key", "ab", 1, KEY_A, false, "ab", 1, D_O_K}),
-    [](const auto &info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(EditTest, EnterClosesAnExitField)
 {
@@ -229,13 +239,12 @@ struct WindowCase {
    const char *shown;  // as drawn from the field's left edge
 };
 
-class EditWindowTest : public EditTest, public ::testing::WithParamInterface<WindowCase> {};
+using EditWindowTest = EditCaseTest<WindowCase>;
 
 TEST_P(EditWindowTest, ShowsTheCharactersAroundTheCursor)
 {
    const WindowCase &c = GetParam();
-   field.d1 = 20;
-   set_text(c.text, c.cursor);
+   set_long_text(c.text, c.cursor);
    field.flags = (c.focused ? D_GOTFOCUS : 0) | (c.disabled ? D_DISABLED : 0);
    bevgui_edit_proc(MSG_DRAW, &field, 0);
 
@@ -258,12 +267,11 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"window_ends_at_cursor", "12345678", 4, true, false, "2345"},
         WindowCase{"cursor_within_first_width", "12345678", 3, true, false, "1234"},
         WindowCase{"cursor_at_start", "12345678", 0, true, false, "1234"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(EditTest, MovingLeftScrollsTheWindowWithTheCursor)
 {
-   field.d1 = 20;
-   set_text("12345678", 5);
+   set_long_text("12345678", 5);
    field.flags = D_GOTFOCUS;
    key(KEY_LEFT);
    BitmapPtr want = make_bitmap(32, 8, WHITE);
@@ -279,13 +287,12 @@ struct ClickCase {
    int cursor_after;
 };
 
-class EditClickTest : public EditTest, public ::testing::WithParamInterface<ClickCase> {};
+using EditClickTest = EditCaseTest<ClickCase>;
 
 TEST_P(EditClickTest, PutsTheCursorBeforeTheCharacterClicked)
 {
    const ClickCase &c = GetParam();
-   field.d1 = 20;
-   set_text(c.text, c.cursor);
+   set_long_text(c.text, c.cursor);
    script_mouse({{c.mouse_x, 86, 1}});
    gui_mouse_b();  // the press that brought the click
    EXPECT_EQ(bevgui_edit_proc(MSG_CLICK, &field, 0), D_O_K);
@@ -303,6 +310,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ClickCase{"unscrolled_start", "640", 3, 150, 0},
                       ClickCase{"unscrolled_second", "640", 0, 158, 1},
                       ClickCase{"unscrolled_past_text", "640", 0, 300, 3}),
-    [](const auto &info) { return std::string(info.param.name); });
+    CaseName());
 
 }  // namespace

@@ -43,6 +43,15 @@ struct MouseSample {
 };
 void script_mouse(std::vector<MouseSample> samples);
 
+// Names the cases of a table-driven test after their `name` field.
+struct CaseName {
+   template <class Case>
+   std::string operator()(const ::testing::TestParamInfo<Case> &info) const
+   {
+      return info.param.name;
+   }
+};
+
 class GuiTest : public ::testing::Test {
 protected:
    void SetUp() override;

@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ItemCase{"highlighted", "New\tF4", "New", "F4", 0, 1, WHITE, BLUE},
                       ItemCase{"highlighted_disabled", "New\tF4", "New", "F4", D_DISABLED, 1, MG,
                                BLUE}),
-    [](const auto &info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(MenuTest, EmptyTextIsASeparatorReachingOnePixelPastTheFill)
 {
