@@ -49,7 +49,9 @@ bool start_sound_system()
 {
   reserve_voices(kVoices, 0);
   if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) == 0) {
-    sonex_midi_on = 1;
+    // Autodetection settles for the silent MIDI_NONE driver when it finds no
+    // MIDI output (DIGMID without patches, no sequencer); that is no MIDI.
+    sonex_midi_on = midi_driver && midi_driver->id != MIDI_NONE;
     return true;
   }
   if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0) {

@@ -1,0 +1,49 @@
+#include "test_support.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+struct TempDir {
+  std::string path;
+  TempDir()
+  {
+    std::string pattern = "/tmp/sonex-test-XXXXXX";
+    if (mkdtemp(pattern.data()))
+      path = pattern;
+  }
+  ~TempDir()
+  {
+    if (!path.empty())
+      run_command("rm -rf '" + path + "'");
+  }
+};
+
+}  // namespace
+
+const std::string &test_temp_dir()
+{
+  static TempDir dir;
+  return dir.path;
+}
+
+std::string temp_path(const std::string &name) { return test_temp_dir() + "/" + name; }
+
+bool run_command(const std::string &command) { return std::system(command.c_str()) == 0; }
+
+std::string read_file(const std::string &path)
+{
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool write_file(const std::string &path, const std::string &bytes)
+{
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+  return static_cast<bool>(out);
+}
