@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "ani_internal.h"
+#include "filepack.h"
 #include "packio.h"
 
 namespace {
@@ -82,7 +83,7 @@ ANIMATION *load_ani_fp(PACKFILE *f, RGB *pal, LoadStatus *status) {
 }
 
 ANIMATION *load_ani(const char *filename, RGB *pal, LoadStatus *status) {
-  PACKFILE *f = filename ? pack_fopen(filename, F_READ) : nullptr;
+  PACKFILE *f = filepack_open_read(filename);
   if (!f) return refuse(status, LoadError::cannot_open);
   ANIMATION *ani = load_ani_fp(f, pal, status);
   pack_fclose(f);

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "filepack.h"
+
 int32_t get_le32(const unsigned char *p) {
   uint32_t v = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
   return static_cast<int32_t>(v);
@@ -46,9 +48,9 @@ PACKFILE *open_replacement(const char *filename, char *tmpname, size_t tmpsize) 
   mode_t mask = umask(0);
   umask(mask);
   fchmod(fd, 0666 & ~mask);
-  close(fd);
-  // Plain "w": the "w!" mode would put a packfile signature before the data.
-  PACKFILE *f = pack_fopen(tmpname, F_WRITE);
+  FILE *file = fdopen(fd, "wb");
+  if (!file) close(fd);
+  PACKFILE *f = filepack_wrap(file);
   if (!f) std::remove(tmpname);
   return f;
 }

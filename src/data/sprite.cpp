@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "filepack.h"
 #include "packio.h"
 
 namespace {
@@ -77,7 +78,7 @@ ZQ_SPRITE *zq_sprite_load_fp(PACKFILE *f, LoadStatus *status) {
 }
 
 ZQ_SPRITE *zq_sprite_load(const char *filename, LoadStatus *status) {
-  PACKFILE *f = filename ? pack_fopen(filename, F_READ) : nullptr;
+  PACKFILE *f = filepack_open_read(filename);
   if (!f) return refuse(status, LoadError::cannot_open, -1);
   ZQ_SPRITE *s = zq_sprite_load_fp(f, status);
   pack_fclose(f);
