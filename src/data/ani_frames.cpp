@@ -88,7 +88,16 @@ static ANIMATION *derive_ani(ANIMATION *ani, int w, int h, Make make) {
   return out.release();
 }
 
+// Offsets this far out already miss the frame entirely; pulling them in
+// keeps -x and Allegro's clipping sums away from integer overflow.
+static int near_frame(int v) {
+  constexpr int reach = 2 * ANI_MAX_SIDE;
+  return v < -reach ? -reach : v > reach ? reach : v;
+}
+
 ANIMATION *clip_ani(ANIMATION *ani, int x, int y, int w, int h) {
+  x = near_frame(x);
+  y = near_frame(y);
   return derive_ani(ani, w, h, [&](BITMAP *from, BITMAP *to) {
     draw_sprite(to, from, -x, -y);
     return true;

@@ -122,8 +122,11 @@ TEST_F(Frames, MaskKeepsOnlyTheRectangle) {
   // Rectangles partly or wholly outside the frame.
   AniPtr corner(mask_ani(ani.get(), -3, 6, 5, 10));
   EXPECT_EQ(count_nonzero(corner->frames[0]), 4);
-  AniPtr none(mask_ani(ani.get(), 9, 0, 4, 4));
-  EXPECT_EQ(count_nonzero(none->frames[0]), 0);
+  for (int x : {9, INT32_MAX, INT32_MIN}) {
+    AniPtr none(mask_ani(ani.get(), x, 0, INT32_MAX, 4));
+    ASSERT_TRUE(none);
+    EXPECT_EQ(count_nonzero(none->frames[0]), 0);
+  }
 }
 
 TEST_F(Frames, ClipCutsARectangleAndPadsWithZero) {
@@ -139,6 +142,9 @@ TEST_F(Frames, ClipCutsARectangleAndPadsWithZero) {
     EXPECT_EQ(clipped->frames[2]->line[y][1], 0);
     EXPECT_EQ(clipped->frames[2]->line[y][2], ani->frames[2]->line[y + 1][0]);
   }
+  AniPtr far(clip_ani(ani.get(), INT32_MIN, INT32_MAX, 2, 2));
+  ASSERT_TRUE(far);
+  EXPECT_EQ(count_nonzero(far->frames[0]), 0);
   EXPECT_FALSE(clip_ani(ani.get(), 0, 0, 0, 4));
   EXPECT_FALSE(clip_ani(nullptr, 0, 0, 4, 4));
 }
