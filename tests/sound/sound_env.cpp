@@ -6,7 +6,9 @@
 // for ALSA, crashes. So each test process starts its own hidden Xvfb and runs
 // Allegro's X11 system driver against it. HOME points to a private folder
 // whose .asoundrc sends the default PCM to ALSA's null device, and DIGMID
-// reads its patches from Debian's freepats when they are installed.
+// reads its patches from Debian's freepats when they are installed. Nothing
+// here changes Allegro's configuration, which Allegro would write back into
+// an allegro.cfg beside the test program.
 #include "sound_env.h"
 #include "test_support.h"
 
@@ -93,11 +95,12 @@ class SoundEnvironment : public testing::Environment {
     const int display = start_xvfb();
     ASSERT_GE(display, 0) << "Xvfb did not start";
     setenv("DISPLAY", (":" + std::to_string(display)).c_str(), 1);
+    // DIGMID looks for default.cfg in the folder named by ALLEGRO when no
+    // patch set is configured; programs the tests start inherit it.
+    g_has_patches = write_patch_index(home);
+    setenv("ALLEGRO", home.c_str(), 1);
     ASSERT_EQ(0, install_allegro(SYSTEM_AUTODETECT, &errno, atexit)) << allegro_error;
     ASSERT_EQ(0, install_timer());
-    g_has_patches = write_patch_index(home);
-    if (g_has_patches)
-      set_config_string("sound", "patches", (home + "/default.cfg").c_str());
   }
 
   void TearDown() override

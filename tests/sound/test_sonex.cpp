@@ -78,10 +78,10 @@ TEST_F(Sonex, NoMidiOutputMeansNoMidType)
 {
   // Without a patch set DIGMID cannot start, and there is no sequencer here.
   sonex_remove();
-  const std::string patches = get_config_string("sound", "patches", "");
-  set_config_string("sound", "patches", temp_path("no-patches/").c_str());
+  const std::string missing = "[sound]\npatches = " + temp_path("no-patches/") + "\n";
+  override_config_data(missing.c_str(), static_cast<int>(missing.size()));
   const int installed = sonex_install();
-  set_config_string("sound", "patches", patches.empty() ? nullptr : patches.c_str());
+  override_config_file(nullptr);
   ASSERT_EQ(1, installed);
   EXPECT_EQ(0, sonex_midi_on);
   EXPECT_EQ(expected_types(), music_types());

@@ -16,19 +16,6 @@ std::string copy_as(const std::string &source, const std::string &name)
   return path;
 }
 
-// A format-0 MIDI file: one half-second note at 120 beats a minute.
-std::string write_midi()
-{
-  static const unsigned char bytes[] = {
-      'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,  // header: 96 ticks a beat
-      'M', 'T', 'r', 'k', 0, 0, 0, 12,                     // one track of 12 bytes
-      0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0,              // note on, 96 ticks, note off
-      0x00, 0xFF, 0x2F, 0x00};                             // end of track
-  const std::string path = temp_path("note.mid");
-  EXPECT_TRUE(write_file(path, std::string(reinterpret_cast<const char *>(bytes), sizeof bytes)));
-  return path;
-}
-
 bool modules_present() { return exists(kMod.c_str()) && exists(kXm.c_str()); }
 
 class SonexMusic : public SonexTest {
@@ -214,7 +201,7 @@ TEST_F(SonexMusic, MidiPlaysPausesAndEnds)
 {
   if (!sonex_midi_on)
     GTEST_SKIP() << "no MIDI output (freepats missing); NoMidiOutputMeansNoMidType covers it";
-  const std::string song = write_midi();
+  const std::string song = write_test_midi("note.mid");
   sonex_set_music_volume(100);
   sonex_play_music(song.c_str(), 0);
   ASSERT_NE(nullptr, sonex_midi);

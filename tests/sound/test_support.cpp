@@ -47,3 +47,15 @@ bool write_file(const std::string &path, const std::string &bytes)
   out << bytes;
   return static_cast<bool>(out);
 }
+
+std::string write_test_midi(const std::string &name)
+{
+  static const unsigned char bytes[] = {
+      'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,  // header: 96 ticks a beat
+      'M', 'T', 'r', 'k', 0, 0, 0, 12,                     // one track of 12 bytes
+      0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0,              // note on, 96 ticks, note off
+      0x00, 0xFF, 0x2F, 0x00};                             // end of track
+  const std::string path = temp_path(name);
+  write_file(path, std::string(reinterpret_cast<const char *>(bytes), sizeof bytes));
+  return path;
+}

@@ -12,5 +12,8 @@ std::string temp_path(const std::string &name);
 bool run_command(const std::string &command);
 std::string read_file(const std::string &path);
 bool write_file(const std::string &path, const std::string &bytes);
+// Writes a format-0 MIDI file of one half-second note into test_temp_dir()
+// and returns its path.
+std::string write_test_midi(const std::string &name);
 
 #endif
