@@ -137,3 +137,58 @@ e2e_running() { [[ -n "$E2E_PID" ]] && kill -0 "$E2E_PID" 2>/dev/null; }
 
 # The window's title as the window manager would show it.
 e2e_window_title() { xdotool getwindowname "$E2E_WID"; }
+
+# Geometry of the centred "New Character" dialog (160 x 80 in the middle of
+# the 640 x 480 window).
+E2E_NEW_OK=(284 264)
+E2E_NEW_CANCEL=(356 264)
+E2E_NEW_WIDTH=(326 228)
+E2E_NEW_HEIGHT=(326 244)
+
+# Replaces the text of an edit field: click into it, go to its end, erase.
+e2e_set_field() {
+  e2e_click "$1" "$2"
+  e2e_key End BackSpace BackSpace BackSpace BackSpace
+  e2e_type "$3"
+}
+
+# In a file selector that shows the last path, erases N characters and types
+# a name, then confirms with Enter.
+e2e_select_file() {
+  local n=$1 name=$2 i
+  for ((i = 0; i < n; i++)); do e2e_key BackSpace; done
+  e2e_type "$name"
+  e2e_key Return
+  sleep 0.5
+}
+
+e2e_new_character() {
+  e2e_key F4; sleep 0.4
+  if [[ $# -eq 2 ]]; then
+    e2e_set_field "${E2E_NEW_WIDTH[@]}" "$1"
+    e2e_set_field "${E2E_NEW_HEIGHT[@]}" "$2"
+  fi
+  e2e_click "${E2E_NEW_OK[@]}"; sleep 0.3
+}
+
+e2e_quit() {
+  e2e_key Escape; sleep 0.4
+  e2e_shot last-question
+  e2e_key Return
+  e2e_wait_exit 5 || e2e_fail "chared did not end after Esc, Yes"
+  [[ "$E2E_STATUS" == 0 ]] || e2e_fail "exit status $E2E_STATUS"
+}
+
+# Presses Esc until no menu bar covers the top of the window (menus close
+# one level or all at once depending on where the pointer is).
+e2e_close_menus() {
+  local bg i
+  bg=$(e2e_pixel 400 100)
+  # A pointer resting on the bar keeps it open.
+  xdotool mousemove --window "$E2E_WID" 600 400; sleep 0.2
+  for i in 1 2 3 4; do
+    [[ "$(e2e_pixel 24 4)" == "$bg" && "$(e2e_pixel 40 4)" == "$bg" && "$(e2e_pixel 60 20)" == "$bg" ]] && return 0
+    e2e_key Escape; sleep 0.4
+  done
+  e2e_fail "the menus did not close"
+}
