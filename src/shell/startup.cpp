@@ -42,11 +42,14 @@ std::string executable_dir()
 }
 
 // The resource files are looked for in the working directory first, then
-// beside the executable, then where `cmake --install` puts them. Returns the
-// prefix to put before a file name ("" for the working directory).
+// beside the executable, then where `cmake --install` puts them (relative to
+// the installed executable, so an install prefix can move, then the prefix
+// the build was configured for). Returns the prefix to put before a file
+// name ("" for the working directory).
 std::string find_resource_prefix(std::string &searched)
 {
-    const std::vector<std::string> dirs = {"", executable_dir(), CHARED_DATA_DIR};
+    const std::string exe = executable_dir();
+    const std::vector<std::string> dirs = {"", exe, exe + "/../share/chared", CHARED_DATA_DIR};
     for (const auto &dir : dirs) {
         const std::string prefix = dir.empty() ? std::string{} : dir + "/";
         const std::string path = prefix + "chared.dat";
