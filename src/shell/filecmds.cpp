@@ -1,8 +1,6 @@
 // File > New, Open, Save and Exit.
 #include "filecmds.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -143,12 +141,15 @@ int file_menu_new()
 int file_menu_load()
 {
     if (file_select_ex("Load Sprite:", filename, "spr", 1023, 320, 240)) {
-        SpritePtr loaded(zq_sprite_load(filename));
+        LoadStatus status;
+        SpritePtr loaded(zq_sprite_load(filename, &status));
         if (!loaded) {
-            const bool readable = access(filename, R_OK) == 0;
-            tell("Could not open", short_path(filename),
-                 readable ? "It is not a character file, or it is damaged."
-                          : std::string("It cannot be read: ") + std::strerror(errno) + ".");
+            std::string reason = load_error_text(status.error);
+            if (status.error == LoadError::cannot_open)
+                reason += std::string(": ") + std::strerror(errno);
+            else if (status.slot >= 0)
+                reason += " (slot " + std::to_string(status.slot) + ")";
+            tell("Could not open", short_path(filename), "Not opened: " + reason + ".");
         } else {
             forget_current_animations();
             zq_sprite_destroy(my_sprite);
