@@ -173,12 +173,13 @@ int file_menu_save()
     }
     if (file_select_ex("Save Sprite:", filename, "spr", 1023, 320, 240)) {
         replace_extension(filename, filename, "spr", 1023);
+        errno = 0;
         if (zq_sprite_save(my_sprite, filename)) {
             need_to_save = 0;
             std::strcpy(cfilename, filename);
         } else {
-            tell("Could not save", short_path(filename),
-                 "The character was not saved.");
+            const std::string why = errno ? std::string(": ") + std::strerror(errno) : "";
+            tell("Could not save", short_path(filename), "The character was not saved" + why + ".");
         }
     }
     key[KEY_ENTER] = 0;

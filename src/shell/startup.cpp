@@ -101,7 +101,12 @@ void close_button_pressed()
 
 int char_init()
 {
-    allegro_init();
+    // Without a display (or any system driver) nothing else can work.
+    if (allegro_init() != 0) {
+        report(std::string("cannot open a 640x480 window: ") +
+               (allegro_error[0] ? allegro_error : "no display"));
+        return 0;
+    }
     set_window_title("Sprite Editor");
     set_display_switch_mode(SWITCH_BACKGROUND);
     // The resources are checked before the window opens, so a broken
