@@ -30,7 +30,7 @@ protected:
     }
 
     // Slot 0 plays two frames: frame 0 red, frame 1 olive with a transparent
-    // top-left pixel.
+    // top-left pixel. Its box is (2, 3, 10, 6), with the pegs bound to it.
     void two_frame_slot()
     {
         AniPtr ani(create_ani(16, 16));
@@ -42,6 +42,8 @@ protected:
         ASSERT_EQ(animation_add_frame(ani.get(), frame.get()), 1);
         destroy_ani(my_sprite->ani[0]);
         my_sprite->ani[0] = ani.release();
+        set_box(0, {2, 3, 10, 6});
+        peg_item();
     }
 
     void expect_pixels(const std::vector<Pixel> &pixels)
@@ -69,8 +71,6 @@ protected:
 TEST_F(ViewTest, TheSelectedSlotPlaysWithItsBoxPegsAndACleanCopy)
 {
     two_frame_slot();
-    set_box(0, {2, 3, 10, 6});
-    peg_item();
     char_frame = 1;
     my_mouse_x = my_mouse_y = 200;
     pos_update();
@@ -93,8 +93,6 @@ TEST_F(ViewTest, TheSelectedSlotPlaysWithItsBoxPegsAndACleanCopy)
 TEST_F(ViewTest, ADraggedPegHidesThePegsAndThePointer)
 {
     two_frame_slot();
-    set_box(0, {2, 3, 10, 6});
-    peg_item();
     mouse_sprite = arrow_.get();
     my_mouse_x = 100;
     my_mouse_y = 100;
