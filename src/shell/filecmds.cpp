@@ -132,6 +132,9 @@ int file_menu_new()
         need_to_save = 0;
         set_menu_loaded();
         clear_clipboard();
+        // The Layout view's handles mirror the box they edit; the boxes
+        // have just changed under them.
+        peg_item();
         break;
     }
     gametime_reset();
