@@ -11,26 +11,20 @@ namespace {
 char *txt(const char *s) { return const_cast<char *>(s); }
 } // namespace
 
+// The admin File menu has the same entries, but no enable rule touches it.
+#define CHARED_FILE_MENU_ENTRIES                                  \
+    {txt("New\tF4"), file_menu_new, nullptr, 0, nullptr},         \
+    {txt("Open\tF3"), file_menu_load, nullptr, 0, nullptr},       \
+    {txt("Save\tF2"), file_menu_save, nullptr, 0, nullptr},       \
+    {txt(""), nullptr, nullptr, 0, nullptr},                      \
+    {txt("Exit\tEsc"), file_menu_exit, nullptr, 0, nullptr},      \
+    {nullptr, nullptr, nullptr, 0, nullptr}
+
+MENU file_menu[] = {CHARED_FILE_MENU_ENTRIES};
+MENU admin_file_menu[] = {CHARED_FILE_MENU_ENTRIES};
+
 // Entries without a command (their commands are not part of the editor
 // yet) start greyed out and are never enabled; see set_enabled.
-MENU file_menu[] = {
-    {txt("New\tF4"), file_menu_new, nullptr, 0, nullptr},
-    {txt("Open\tF3"), file_menu_load, nullptr, 0, nullptr},
-    {txt("Save\tF2"), file_menu_save, nullptr, 0, nullptr},
-    {txt(""), nullptr, nullptr, 0, nullptr},
-    {txt("Exit\tEsc"), file_menu_exit, nullptr, 0, nullptr},
-    {nullptr, nullptr, nullptr, 0, nullptr},
-};
-
-MENU admin_file_menu[] = {
-    {txt("New\tF4"), file_menu_new, nullptr, 0, nullptr},
-    {txt("Open\tF3"), file_menu_load, nullptr, 0, nullptr},
-    {txt("Save\tF2"), file_menu_save, nullptr, 0, nullptr},
-    {txt(""), nullptr, nullptr, 0, nullptr},
-    {txt("Exit\tEsc"), file_menu_exit, nullptr, 0, nullptr},
-    {nullptr, nullptr, nullptr, 0, nullptr},
-};
-
 MENU edit_menu[] = {
     {txt("Cut\tSh+Del"), nullptr, nullptr, D_DISABLED, nullptr},
     {txt("Copy\tCtrl+C"), nullptr, nullptr, D_DISABLED, nullptr},
