@@ -47,7 +47,7 @@ e2e_shot pointer-over-peg
 # Ten view pixels right and down: every slot gets the box (0, 0, 26, 26).
 drag 95 95 20 20
 e2e_shot after-drag
-e2e_key F2; sleep 0.5
+e2e_open_selector F2
 e2e_select_file 0 all
 [[ -f "$work/all.spr" ]] || e2e_fail "all.spr was not written"
 expect_boxes "$work/all.spr" "$(repeat '0 0 26 26' 16)"
@@ -61,12 +61,14 @@ e2e_shot after-ctrl-drag
 
 # The edit is unsaved: the exit question differs from the one after saving.
 xdotool mousemove --window "$E2E_WID" 600 400; sleep 0.3
-e2e_key Escape; sleep 0.4
+e2e_key Escape
+e2e_wait_dialog 10 "Esc brought no exit question"
 e2e_shot exit-question-unsaved
-e2e_click 350 255; sleep 0.4
+e2e_click 350 255
+e2e_wait_no_dialog 10 "No did not close the exit question"
 e2e_running || e2e_fail "No at the exit question ended the editor"
 
-e2e_key F2; sleep 0.5
+e2e_open_selector F2
 e2e_select_file 7 one
 expect_boxes "$work/one.spr" "0 0 26 26|0 0 22 22|$(repeat '0 0 26 26' 14)"
 
