@@ -44,10 +44,13 @@ PACKFILE *open_replacement(const char *filename, char *tmpname, size_t tmpsize) 
   if (n < 0 || static_cast<size_t>(n) >= tmpsize) return nullptr;
   int fd = mkstemp(tmpname);
   if (fd < 0) return nullptr;
-  // mkstemp makes the file private; give it the mode a plain create would.
+  // mkstemp makes the file private. The file that replaces an existing one
+  // keeps that one's permissions (a private character stays private); a new
+  // one gets the mode a plain create would.
+  struct stat old;
   mode_t mask = umask(0);
   umask(mask);
-  fchmod(fd, 0666 & ~mask);
+  fchmod(fd, stat(filename, &old) == 0 ? old.st_mode & 07777 : 0666 & ~mask);
   FILE *file = fdopen(fd, "wb");
   if (!file) close(fd);
   PACKFILE *f = filepack_wrap(file);

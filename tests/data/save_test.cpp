@@ -49,6 +49,23 @@ TEST_F(SaveFiles, AniAndCharacterFilesRoundTrip) {
   EXPECT_NE(info.st_mode & S_IRGRP, 0u) << "the file gets the usual mode, not a private one";
 }
 
+TEST_F(SaveFiles, SavingOverAFileKeepsItsPermissions) {
+  AniPtr ani = make_ani(3, 3, 1);
+  SpritePtr spr(zq_sprite_create());
+  std::string a = scratch.path("private.ani"), s = scratch.path("private.spr");
+  for (const std::string &path : {a, s}) {
+    write_file(path, Bytes{'o', 'l', 'd'});
+    ASSERT_EQ(chmod(path.c_str(), 0600), 0);
+  }
+  ASSERT_EQ(save_ani(ani.get(), a.c_str(), nullptr), 1);
+  ASSERT_EQ(zq_sprite_save(spr.get(), s.c_str()), 1);
+  for (const std::string &path : {a, s}) {
+    struct stat info;
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u) << path;
+  }
+}
+
 TEST_F(SaveFiles, MissingFilesAndFoldersAreRefused) {
   LoadStatus st;
   EXPECT_FALSE(load_ani(scratch.path("none.ani").c_str(), nullptr, &st));
