@@ -12,6 +12,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -225,6 +226,12 @@ int sonex_save_wav(SAMPLE *spl, const char *filename)
   const int fd = mkstemp(temp.data());
   if (fd < 0)
     return 0;
+  // mkstemp makes the file private; the saved file gets the permissions of
+  // the one it replaces, or those a plain create would give.
+  struct stat old;
+  const mode_t mask = umask(0);
+  umask(mask);
+  fchmod(fd, stat(filename, &old) == 0 ? old.st_mode & 07777 : 0666 & ~mask);
   close(fd);
   PACKFILE *f = pack_fopen(temp.c_str(), "w");
   int ok = f ? sonex_save_wav_fp(spl, f) : 0;

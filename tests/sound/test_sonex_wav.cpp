@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <random>
+#include <sys/stat.h>
 
 namespace {
 
@@ -289,6 +290,25 @@ INSTANTIATE_TEST_SUITE_P(Formats, SonexWavRoundTrip,
                          [](const testing::TestParamInfo<RoundTrip> &info) {
                            return std::to_string(info.param.bits) + (info.param.stereo ? "stereo" : "mono");
                          });
+
+TEST(SonexWav, SavedFileGetsTheUsualPermissions)
+{
+  SamplePtr spl = random_sample(8, false, 8000, 10, 5);
+  const mode_t saved_mask = umask(022);
+  const std::string fresh = temp_path("fresh.wav"), kept = temp_path("private.wav");
+  ASSERT_TRUE(write_file(kept, "old contents"));
+  ASSERT_EQ(0, chmod(kept.c_str(), 0600));
+  const int saved_fresh = sonex_save_wav(spl.get(), fresh.c_str());
+  const int saved_kept = sonex_save_wav(spl.get(), kept.c_str());
+  umask(saved_mask);
+  ASSERT_EQ(1, saved_fresh);
+  ASSERT_EQ(1, saved_kept);
+  struct stat info;
+  ASSERT_EQ(0, stat(fresh.c_str(), &info));
+  EXPECT_EQ(0644u, info.st_mode & 07777) << "a new file is readable as a plain create makes it";
+  ASSERT_EQ(0, stat(kept.c_str(), &info));
+  EXPECT_EQ(0600u, info.st_mode & 07777) << "a replaced file keeps its permissions";
+}
 
 TEST(SonexWav, FailedSaveKeepsTheOldFileAndSaysSo)
 {
