@@ -46,7 +46,9 @@ TEST(SonexPlay, RefusesBadArgumentsAndFiles)
   ASSERT_TRUE(write_file(junk, "junk"));
   ASSERT_TRUE(write_file(junk_wav, "RIFF junk"));
   EXPECT_EQ(2, play(""));
-  EXPECT_EQ(2, play("--volume 101 " + junk));
+  for (const char *volume : {"101", "-1", "nan", "1e300", "''", "5x"})
+    EXPECT_EQ(2, play(std::string("--volume ") + volume + " " + junk)) << volume;
+  EXPECT_EQ(2, play("--seconds nan " + junk));
   EXPECT_EQ(2, play("--bogus " + junk));
   EXPECT_EQ(1, play(temp_path("missing.xm")));
   EXPECT_EQ(1, play(junk));

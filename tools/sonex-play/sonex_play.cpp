@@ -32,9 +32,12 @@ bool parse_options(int argc, char **argv, Options &opt)
     if (arg == "--loop") {
       opt.loop = true;
     } else if ((arg == "--volume" || arg == "--seconds") && i + 1 < argc) {
+      const char *text = argv[++i];
       char *end = nullptr;
-      const double value = std::strtod(argv[++i], &end);
-      if (*end || value < 0)
+      const double value = std::strtod(text, &end);
+      // Also refuses an empty value and NaN; the volume is checked before the
+      // conversion, which is undefined for values an int cannot hold.
+      if (end == text || *end || !(value >= 0) || (arg == "--volume" && value > 100))
         return false;
       if (arg == "--volume")
         opt.volume = static_cast<int>(value);
@@ -46,7 +49,7 @@ bool parse_options(int argc, char **argv, Options &opt)
       opt.file = arg;
     }
   }
-  return !opt.file.empty() && opt.volume <= 100;
+  return !opt.file.empty();
 }
 
 // Puts the terminal in unbuffered mode for the run, so one key press ends it.
