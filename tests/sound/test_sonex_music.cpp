@@ -152,9 +152,10 @@ TEST_F(SonexMusic, SetPositionPastTheLastOrderNeverHangs)
   sonex_play_music(kMod.c_str(), 0);
   sonex_set_position(10000);
   EXPECT_TRUE(poll_until([] { return sonex_done == 1; }, sonex_update_music, 30.0));
+  // DUMB renders nothing from a negative order: the piece ends at once.
   sonex_play_music(kMod.c_str(), 0);
   sonex_set_position(-5);
-  EXPECT_TRUE(sonex_done == 1 || sonex_dplayer != nullptr);
+  EXPECT_TRUE(poll_until([] { return sonex_done == 1; }, sonex_update_music, 30.0));
 }
 
 TEST_F(SonexMusic, UnloadableFileLeavesNothingPlaying)
