@@ -52,9 +52,10 @@ void draw_edit(const DIALOG *d, const char *s, int l, Window win)
    const int c = (d->flags & D_DISABLED) ? gui_mg_color : d->fg;
    inner_bevel_box(bmp, d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, white(), d->fg,
                    light(d->bg), dark(d->bg), 1, 1);
-   // The underscore marks the cursor at the end, so only a focused field
-   // shows it; an unfocused one shows its text alone.
-   const bool show_underscore = d->flags & D_GOTFOCUS;
+   // The underscore stands for the cursor at the end of the text, so an
+   // unfocused field whose cursor is there leaves it out. With the cursor
+   // inside the text the underscore is only the end marker and stays.
+   const bool show_underscore = (d->flags & D_GOTFOCUS) || d->d2 < l;
    char glyph[16];
    int ox = 0;
    for (int p = win.first; p <= win.last; p++) {

@@ -259,7 +259,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Three digits and the underscore exactly fill 32 pixels: no scrolling.
         WindowCase{"fits_focused", "640", 3, true, false, "640_"},
         WindowCase{"fits_unfocused", "640", 3, false, false, "640"},
-        WindowCase{"cursor_inside_unfocused", "640", 1, false, false, "640"},
+        // Only the cursor at the end hides the underscore of an unfocused field.
+        WindowCase{"cursor_inside_unfocused", "640", 1, false, false, "640_"},
         WindowCase{"disabled", "640", 3, true, true, "640_"},
         WindowCase{"empty_focused", "", 0, true, false, "_"},
         WindowCase{"scrolled_to_end", "12345678", 8, true, false, "678_"},
