@@ -146,6 +146,14 @@ void check_view(int view)
         view_menu[i].flags = (i == view) ? D_SELECTED : 0;
 }
 
+// The Layout view shows the corner pointer over a handle; the Animation view
+// draws the pointer unshifted, so the crosshair would point 8 pixels off.
+void enter_animation()
+{
+    if (mouse_corner && mouse_sprite == mouse_corner)
+        set_mouse_sprite(nullptr);
+}
+
 void enter_layout()
 {
     if (selected_state > 15)
@@ -206,6 +214,8 @@ void global_control()
         check_view(state);
         if (state == 1)
             enter_layout();
+        else
+            enter_animation();
         key[KEY_TAB] = 0;
     }
     // The window's close button asks the same question as Esc.
@@ -225,6 +235,7 @@ int view_menu_ani()
 {
     state = 0;
     check_view(0);
+    enter_animation();
     return 1;
 }
 
