@@ -44,6 +44,15 @@ e2e_shot layout-view
 xdotool mousemove --window "$E2E_WID" 95 95; sleep 0.3
 e2e_shot pointer-over-peg
 
+# Tab to the Animation view with the pointer still there: it shows the arrow,
+# not the crosshair, which it would draw 8 view pixels off (the crosshair's
+# right arm would reach window (126, 110)).
+e2e_key Tab; sleep 0.4
+e2e_shot pointer-after-tab
+[[ "$(e2e_pixel 126 110)" == "$E2E_BG" ]] || e2e_fail "the Animation view shows the Layout view's crosshair"
+e2e_key Tab; sleep 0.4
+xdotool mousemove --window "$E2E_WID" 95 95; sleep 0.3
+
 # Ten view pixels right and down: every slot gets the box (0, 0, 26, 26).
 drag 95 95 20 20
 e2e_shot after-drag

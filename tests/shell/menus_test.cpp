@@ -118,28 +118,6 @@ TEST_F(ShellTest, TabSwitchesBetweenTheDrawnViews)
     }
 }
 
-TEST_F(ShellTest, LeavingLayoutDropsTheCornerPointer)
-{
-    open_character();
-    mouse_corner = create_bitmap(17, 17);
-    ASSERT_NE(mouse_corner, nullptr);
-    for (bool by_tab : {true, false}) {
-        state = 1;
-        set_mouse_sprite(mouse_corner);
-        if (by_tab) {
-            key[KEY_TAB] = 1;
-            global_control();
-        } else {
-            view_menu_ani();
-        }
-        EXPECT_EQ(state, 0);
-        EXPECT_NE(mouse_sprite, mouse_corner) << (by_tab ? "Tab" : "View > Animation");
-    }
-    set_mouse_sprite(nullptr);
-    destroy_bitmap(mouse_corner);
-    mouse_corner = nullptr;
-}
-
 TEST_F(ShellTest, EnteringLayoutResetsOnlyAnOutOfRangeSlot)
 {
     open_character();
