@@ -8,6 +8,8 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include "animate.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -27,11 +29,6 @@ class AllegroEnvironment : public ::testing::Environment {
   void SetUp() override { ASSERT_EQ(install_allegro(SYSTEM_NONE, &errno, atexit), 0); }
 };
 const auto* const kAllegro = ::testing::AddGlobalTestEnvironment(new AllegroEnvironment);
-
-struct BitmapDeleter {
-  void operator()(BITMAP* b) const { destroy_bitmap(b); }
-};
-using BitmapPtr = std::unique_ptr<BITMAP, BitmapDeleter>;
 
 BitmapPtr load_object(const std::string& name, RGB* pal = nullptr) {
   const std::string path = std::string(CHARED_DAT_PATH) + "#" + name;

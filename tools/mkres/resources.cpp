@@ -1,20 +1,17 @@
 #include "resources.h"
 
-#include "memory_packfile.h"
 #include "palette.h"
 #include "peg_pointer.h"
 #include "tool_box.h"
+
+#include "animate.h"
+#include "memfile.h"
 
 #include <memory>
 #include <string>
 
 namespace mkres {
 namespace {
-
-struct BitmapDeleter {
-  void operator()(BITMAP* b) const { destroy_bitmap(b); }
-};
-using BitmapPtr = std::unique_ptr<BITMAP, BitmapDeleter>;
 
 BitmapPtr make_bitmap(int w, int h) {
   return BitmapPtr(create_bitmap_ex(8, w, h));
@@ -24,9 +21,11 @@ BitmapPtr make_bitmap(int w, int h) {
 
 std::vector<unsigned char> encode_pcx(BITMAP* bmp, const RGB* pal) {
   std::vector<unsigned char> bytes;
-  PackfilePtr out = open_memory_writer(bytes);
-  if (!out || save_pcx_pf(out.get(), bmp, pal) != 0) return {};
-  return bytes;
+  PACKFILE* out = memfile_open_write(&bytes);
+  if (!out) return {};
+  const bool ok = save_pcx_pf(out, bmp, pal) == 0;
+  pack_fclose(out);
+  return ok ? bytes : std::vector<unsigned char>{};
 }
 
 std::vector<DatObject> build_resources() {
